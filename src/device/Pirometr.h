@@ -58,7 +58,7 @@ public:
     QString AddFuncName;
     int OpenAddFuncGliph = 0;
     int AddFuncGliph = 0;
-    std::unique_ptr<TArhFile> ArhFile;
+    std::unique_ptr<TArhFile> ArhFile;  // created and freed with the model
     // Plug-in library file names, as written in the description ("Mirandel.dll").
     QString frmSettings, frmRegul, frmTestCurrent, frmTimeSinchro, frmUserSetCode, frmNote, frmOff,
         frmTempCorrect, frmCurCorrect, frmSetCode, frmZeroScale, frmSaveSignature,

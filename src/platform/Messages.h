@@ -30,15 +30,19 @@ QString SaveFileDialog(QWidget* parent, const QString& filter, const QString& in
 // Returns false when the user cancelled; `color` is kept then.
 bool ColorDialog(QWidget* parent, QColor& color);
 
+// "Описание|*.a;*.b|Все|*.*" in Qt's form "Описание (*.a *.b);;Все (*.*)".
+QString QtFileFilter(const QString& filter);
+
 struct ShownMessage {
     enum class Kind { Box, Dialog, OpenFile, SaveFile, Color } kind = Kind::Box;
     QString text;
-    QString caption;            // boxes only
+    QString caption;            // a dialog's is the one its type gives
     MsgButtons buttons = MsgButtons::OK;
     MsgIcon icon = MsgIcon::None;
     DlgType type = DlgType::Information;  // dialogs only
     QString filter;             // file dialogs
     QString initialDir;         // file dialogs
+    QString defaultExt;         // save dialogs
 };
 
 class MessageResponder {

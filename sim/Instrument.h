@@ -17,6 +17,9 @@ namespace pyrosim {
 struct GraphModeInfo {
     std::string title;
     int channels = 1;   // values streamed per measurement, channel 1 first
+    // The level each channel's value moves around, channel 2 first; channel 1
+    // is the measured temperature. Missing entries stream 100 x channel.
+    std::vector<double> levels;
 };
 
 struct InstrumentState {
@@ -32,7 +35,7 @@ struct InstrumentState {
     std::uint8_t programVersion = 0;
     std::uint8_t regulationType = 0;
 
-    std::vector<GraphModeInfo> graphModes{{"Температура", 1}};
+    std::vector<GraphModeInfo> graphModes{{"Температура", 1, {}}};
     int activeGraphMode = 0;            // index into graphModes
     std::uint8_t status = 0;            // the six status bits of every frame
     int blackOrder = 1000;              // correction coefficient x 1000, working value
@@ -48,7 +51,8 @@ struct InstrumentState {
     double bodyTemp = 25.0;             // degrees Celsius
     double thermostatTemp = 30.0;
     double temperature = 1000.0;        // the measured value streams around this
-    int rate = 25;                      // frames per channel per second
+    int rate = 25;                      // measurements per second, one frame per channel each
+    bool rateFollowsSpeed = true;       // a new speed code (command 81) sets the rate
     bool streaming = true;              // sends its measurement stream
     bool poweredOff = false;            // switched off by command 73, byte 3: silent
 };

@@ -85,8 +85,9 @@ int RateOfSpeedCode(int code)
 
 std::string Hex(int code, const std::vector<std::uint8_t>& data)
 {
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02X", code & 0xFF);
+    // The code as commands are named, in decimal; the data bytes in hex.
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%d", code & 0xFF);
     std::string line = buf;
     for (std::uint8_t b : data) {
         std::snprintf(buf, sizeof buf, " %02X", b);

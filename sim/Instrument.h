@@ -94,7 +94,8 @@ public:
     Faults CurrentFaults() const;
     void SetFaults(const Faults& faults);
 
-    // One line per command received: code and data bytes in hex, "73 01".
+    // One line per command received: the code in decimal, then each data byte
+    // as two upper-case hex digits: "73 01", "67 01 03 B6".
     std::vector<std::string> Log() const;
     void ClearLog();
     // Also writes every log line to this file, flushed per line.

@@ -26,7 +26,8 @@ public:
     // The slave side of the pseudo-terminal, e.g. "/dev/pts/7".
     QString DevicePath() const;
 
-    // Commands received so far, one line each: code and data in hex, "73 01".
+    // Commands received so far, one line each: the code in decimal, then each
+    // data byte as two upper-case hex digits: "73 01", "67 01 03 B6".
     QStringList Log() const;
     void ClearLog();
     // Runs the Qt event loop until `line` is logged or the time-out passes.

@@ -8,7 +8,7 @@ function(caloriva_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} caloriva_testsupport GTest::gtest GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests"
-    BUILD_RPATH "${CALORIVA_DLL_DIR};${CALORIVA_BIN_DIR}")
+    BUILD_WITH_INSTALL_RPATH OFF BUILD_RPATH "${CALORIVA_DLL_DIR};${CALORIVA_BIN_DIR}")
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CALORIVA_BIN_DIR=${CALORIVA_BIN_DIR};CALORIVA_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
     DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST)
@@ -20,5 +20,5 @@ function(caloriva_bench name)
   add_executable(${name} ${B_SOURCES})
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench"
-    BUILD_RPATH "${CALORIVA_DLL_DIR};${CALORIVA_BIN_DIR}")
+    BUILD_WITH_INSTALL_RPATH OFF BUILD_RPATH "${CALORIVA_DLL_DIR};${CALORIVA_BIN_DIR}")
 endfunction()

@@ -80,14 +80,13 @@ public:
                                && text[i + 1] == QLatin1Char('\n');
                 line.end = text.mid(i, crlf ? 2 : 1);
                 i += crlf ? 2 : 1;
-                if (ini.newLine_.isEmpty())
+                if (!ini.sawLineEnd_)
                     ini.newLine_ = line.end;
+                ini.sawLineEnd_ = true;
             }
             ini.lines_.push_back(line);
             start = i;
         }
-        if (ini.newLine_.isEmpty())
-            ini.newLine_ = QStringLiteral("\r\n");
         return ini;
     }
 
@@ -155,11 +154,13 @@ public:
             Append(text);
             return;
         }
-        // After the section's last non-blank line, so that blank lines
-        // separating it from the next section stay where they are.
-        qsizetype at = SectionEnd(header);
-        while (at - 1 > header && TrimBlanks(lines_[at - 1].text).isEmpty())
-            --at;
+        // After the section's last entry, so that blank lines and comments
+        // before the next section stay with that section.
+        qsizetype at = header + 1;
+        const qsizetype end = SectionEnd(header);
+        for (qsizetype i = header + 1; i < end; ++i)
+            if (IsEntry(lines_[i]))
+                at = i + 1;
         if (lines_[at - 1].end.isEmpty())
             lines_[at - 1].end = newLine_;
         lines_.insert(lines_.begin() + at, Line{text, newLine_});
@@ -177,7 +178,8 @@ private:
 
     std::vector<Line> lines_;
     // Lines the program adds take the file's own line end; CR LF for a new file.
-    QString newLine_;
+    QString newLine_ = QStringLiteral("\r\n");
+    bool sawLineEnd_ = false;
 };
 
 // A value is one line: line breaks in it would split the entry and make

@@ -180,8 +180,8 @@ QString FloatToStrGeneral(double value, int digits)
     KeepDigits(d, precision);
     if (d.digits.empty())
         return QStringLiteral("0");
-    // Below 0.00001, or more integer digits than the precision holds.
-    if (d.exponent > precision || d.exponent < -4) {
+    // Below 0.0001, or more integer digits than the precision holds.
+    if (d.exponent > precision || d.exponent < -3) {
         std::string text;
         if (d.negative)
             text.push_back('-');

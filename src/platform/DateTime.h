@@ -1,6 +1,8 @@
 #pragma once
 // Date-time values are doubles in days since 30 December 1899, local time;
-// the fraction is the time of day. This is the one conversion between them
+// the fraction is the time of day (before 1899 the whole days count back and
+// the fraction, without its sign, still counts forward from midnight: -1.25 is
+// 29 December 1899 06:00). This is the one conversion between them
 // and Qt's types, and the one clock of the program.
 #include <QDate>
 #include <QDateTime>

@@ -4,7 +4,8 @@
 // follows the first "=" with surrounding blanks trimmed. A write changes
 // only its own line (or adds the key at the end of its section, or the
 // section at the end of the file) and leaves every other line as it was.
-// The file is Windows-1251 on disk; a missing file reads as empty. Every
+// The file is Windows-1251 on disk; a missing file reads as empty. Lines the
+// program adds end like the file's first line (CR LF in a new file). Every
 // call opens, reads or writes, and closes the file again.
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ public:
     const QString& FileName() const { return fileName_; }
 
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
-    // A value that is not a whole number (decimal, or hex with "0x") gives def.
+    // A value that is not a whole number (as TryStrToInt reads it) gives def.
     int ReadInteger(const QString& section, const QString& key, int def) const;
     // Read as an integer: any value other than 0 is true.
     bool ReadBool(const QString& section, const QString& key, bool def) const;

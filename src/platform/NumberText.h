@@ -8,8 +8,9 @@
 QString FormatFloat(const QString& pattern, double value);
 
 // General format with at most `digits` significant digits: fixed notation
-// while the exponent allows it, otherwise scientific ("1E20", "1.5E-5");
-// trailing zeros dropped.
+// unless the value has more integer digits than `digits` or is below 0.0001,
+// then scientific without a "+" or leading zeros in the exponent ("1E20",
+// "1.5E-5"); trailing zeros dropped.
 QString FloatToStrGeneral(double value, int digits);
 // General format with 15 significant digits.
 QString FloatToStr(double value);
@@ -25,4 +26,5 @@ QString FloatToStrExp(double value, int digits, int expDigits);
 // Plain or scientific notation with "." as separator; surrounding blanks are
 // not allowed. Returns false for anything that is not a number as a whole.
 bool TryStrToFloat(const QString& text, double& value);
+// Decimal, or hex after "0x" or "$" (a 32-bit pattern: "0xFFFFFFFF" is -1).
 bool TryStrToInt(const QString& text, int& value);

@@ -28,12 +28,15 @@ public:
 
     // Starts a recording: creates the file's folder when it is missing (one
     // level only) and creates or truncates the file. False when the folder
-    // could not be created; a file that cannot be created raises.
+    // could not be created; a file that cannot be created raises. A
+    // recording still open is closed first.
     bool Open(const QString& fileName);
     // Writes the header to the recording.
     void WriteHead(const TGraphMode& mode);
     // Appends one record. Records collect in memory and reach the disk
-    // about once a second, so a crash loses at most the last second.
+    // about once a second (checked against the clock of platform/DateTime.h),
+    // so a crash or a power cut loses at most the last second. A write
+    // failure (a full disk) raises here.
     void AddLine(const TArhLine& point);
     // Ends the recording, writing out what is still buffered. Does nothing
     // when no recording is open.

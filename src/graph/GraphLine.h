@@ -19,7 +19,7 @@ public:
     void AddPoints(const QVector<double>& x, const QVector<double>& y);
     void Clear();
     int Count() const;
-    // Point i, 0-based; i must be below Count().
+    // Point i, 0-based; 0 for an index outside 0..Count()-1.
     double XValue(int i) const;
     double YValue(int i) const;
 

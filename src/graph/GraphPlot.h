@@ -4,6 +4,7 @@
 // at display rate: every change asks for a redraw and one single-shot timer
 // coalesces the requests.
 #include <QColor>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -14,8 +15,8 @@
 #include "graph/GraphLine.h"
 
 class QCustomPlot;
-class QMouseEvent;
-class QPainter;
+
+class QPaintDevice;
 class QTimer;
 
 class TGraphPlot : public QWidget {
@@ -43,8 +44,9 @@ public:
     // Redraws done since creation.
     int ReplotCount() const { return replots_; }
 
-    // Draws the plot onto a painter (printing) or into a picture.
-    void Render(QPainter& painter, const QRect& target);
+    // Draws the plot into `target` of a device with no painter active on it
+    // (a printer page, an image), or into a picture of its own.
+    void Render(QPaintDevice* device, const QRect& target);
     QPixmap ToPixmap(int width, int height);
 
 signals:

@@ -25,6 +25,9 @@ class TCommPortDriver;
 class TLEDLabel;
 struct TGraphMode;
 
+// The status bar's read-out for a point of the plot.
+QString MouseReadout(double time, double value);
+
 // What the graph window needs of the main window; set once the main window
 // exists.
 class TGraphicHost {
@@ -102,6 +105,9 @@ public:
     // Auto-shift: keeps the followed line's newest point in view.
     void NotRunAway();
 
+    // The mouse read-out of the status bar.
+    QString StatusText() const;
+
 public slots:
     void Timer1Timer();
     void cbAutoDragClick();
@@ -136,7 +142,6 @@ private:
     void BuildWindow();
     QWidget* BuildSidePanel();
     QWidget* BuildLinesPanel();
-    QString SettingsFileName() const;
     // The followed line when it has points.
     TGraphLine* FollowedLine() const;
 
@@ -144,6 +149,7 @@ private:
     TGraphPlot* Graph_ = nullptr;
     QToolBar* GraphActionToolBar_ = nullptr;
     QStatusBar* StatusBar_ = nullptr;
+    QLabel* StatusPanel_ = nullptr;
     QLabel* TmaxLabel_ = nullptr;
     QLabel* TizLabel_ = nullptr;
     QLabel* TminLabel_ = nullptr;

@@ -76,6 +76,16 @@ void TComBuf::AddByte(std::uint8_t b)
     }
 }
 
+bool TComBuf::CheckSumValid() const
+{
+    if (count_ < FrameBytes)
+        return false;
+    const std::uint8_t* w = window();
+    const int sum = w[0] + w[1] + w[2] + w[3] + w[4];
+    const int check = (w[5] & 0x7F) * 128 + (w[6] & 0x7F);
+    return check == CheckSumBase - sum;
+}
+
 bool TComBuf::IsFrame() const
 {
     if (count_ != FrameBytes)
@@ -87,16 +97,6 @@ bool TComBuf::IsFrame() const
         if (!(w[i] & 0x80))
             return false;
     return true;
-}
-
-bool TComBuf::CheckSumValid() const
-{
-    if (count_ < FrameBytes)
-        return false;
-    const std::uint8_t* w = window();
-    const int sum = w[0] + w[1] + w[2] + w[3] + w[4];
-    const int check = (w[5] & 0x7F) * 128 + (w[6] & 0x7F);
-    return check == CheckSumBase - sum;
 }
 
 std::uint8_t TComBuf::Channel() const

@@ -46,11 +46,11 @@ public:
     // The window's byte i, 0 being the oldest; i < Count().
     std::uint8_t WindowByte(std::uint32_t i) const { return window()[i]; }
 
+    // The window's checksum field matches its first five bytes.
+    virtual bool CheckSumValid() const;
     // The window holds 7 bytes of which only the first has bit 7 clear, and
     // that one has bit 6 set.
     virtual bool IsFrame() const;
-    // The window's checksum field matches its first five bytes.
-    virtual bool CheckSumValid() const;
     // Channel 1 to 4 from the window's byte 1; 0 while there is no byte 1.
     std::uint8_t Channel() const;
 

@@ -339,6 +339,11 @@ TEST_F(ComBufTest, ResetsLeaveWindowAndStatusAlone)
     Feed(buf, Bytes(next.begin(), next.end() - 1));
     buf.ResetCounters();
     buf.ResetMinMax();
+    buf.ResetMax();
+    buf.ResetMin();
+    ASSERT_EQ(buf.Count(), 7u);
+    for (std::uint32_t i = 0; i < 6; ++i)
+        EXPECT_EQ(buf.WindowByte(i + 1), next[i]) << i;
     EXPECT_EQ(buf.Min(), 5000.0);
     EXPECT_EQ(buf.Max(), -5000.0);
     buf.AddByte(next.back());

@@ -302,7 +302,11 @@ TEST_F(ComBufTest, ZeroMagnitudeWithSignBitIsNegativeZero)
 TEST_F(ComBufTest, TimesFollowTheClockAndResetCountersRestartsThem)
 {
     QDateTime clock(QDate(2025, 12, 9), QTime(14, 5, 33));
-    SetClock([&] { return clock; });
+    int clockReads = 0;
+    SetClock([&] {
+        ++clockReads;
+        return clock;
+    });
     const TDateTime t1 = QDateTimeToDateTime(clock);
     Feed(buf, Frame(20.0));
     Feed(buf, {0x91, 0x92, 0x93});
@@ -312,6 +316,7 @@ TEST_F(ComBufTest, TimesFollowTheClockAndResetCountersRestartsThem)
     EXPECT_EQ(buf.FirstTime(), t1);
     EXPECT_EQ(buf.LastTime(), t2);
     EXPECT_EQ(buf.GoodCount(), 1);
+    EXPECT_EQ(clockReads, 11);   // once per byte
 
     buf.ResetCounters();
     EXPECT_EQ(buf.GoodCount(), 0);

@@ -281,6 +281,8 @@ std::vector<std::uint8_t> Instrument::HandleRequest(const std::vector<std::uint8
     answerData.erase(answerData.begin());
     if (result != Done)
         answerData.clear();
+    else if (d.faults.extraAnswerBytes > 0)
+        answerData.resize(std::min<std::size_t>(255, answerData.size() + std::size_t(d.faults.extraAnswerBytes)), 0x55);
     return EncodeAnswer(code, result, answerData, d.faults.badChecksum);
 }
 

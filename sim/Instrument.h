@@ -62,6 +62,7 @@ struct Faults {
     bool badChecksum = false;           // answers with a wrong checksum
     std::set<int> refused;              // answers these codes with "not supported"
     bool noise = false;                 // mixes stray bytes and bad frames into the stream
+    int extraAnswerBytes = 0;           // pads every successful answer with this many data bytes
 };
 
 // Reads a profile (see sim/profiles/); throws std::runtime_error when the

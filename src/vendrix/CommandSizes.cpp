@@ -28,4 +28,27 @@ int RequestLength(int code, int dataLength)
     }
 }
 
+bool AnswerLengthValid(int code, int length)
+{
+    switch (code) {
+    case 1: return length == 20;
+    case 3: return length == 3;
+    case 4:
+    case 5:
+    case 21: return length % 3 == 0 && length <= 120;
+    case 10: return length == 1;
+    case 13: return length == 9;
+    case 15: return length == 4;
+    case 67:
+    case 68:
+    case 69:
+    case 70:
+    case 71:
+    case 73:
+    case 81:
+    case 89: return length == 0;
+    default: return true;
+    }
+}
+
 }  // namespace vendrix

@@ -8,4 +8,10 @@ namespace vendrix {
 // for commands of variable size (the table writes, unknown codes).
 int RequestLength(int code, int dataLength);
 
+// Whether an answer of `length` data bytes is what the protocol gives for
+// `code`. Some callers pass a Capacity larger than their buffer (127 for the
+// 7-byte clock), so an answer of the wrong size for a known command must not
+// be trusted to fit. Unknown codes accept any length.
+bool AnswerLengthValid(int code, int length);
+
 }  // namespace vendrix

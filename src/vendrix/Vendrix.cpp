@@ -94,6 +94,8 @@ public:
             return RefusalCode(result.result);
         if (int(result.data.size()) > capacity + 1)
             return vendrix::ErrAnswerTooLong;
+        if (!vendrix::AnswerLengthValid(code_, int(result.data.size())))
+            return vendrix::ErrBadAnswer;
         answer = result.data;
         return vendrix::Ok;
     }

@@ -24,8 +24,9 @@ TEST(Profiles, MatchTheDescriptionFilesOfTheirType)
         }
         EXPECT_EQ(s.aprocCodeNum == 2, pir.ReadInteger("Piro_Option", "AprocCodeNum", 1) == 2);
         EXPECT_EQ(s.aprocTemp.size(), s.aprocCode.size());
-        if (s.aprocCodeNum == 2)
+        if (s.aprocCodeNum == 2) {
             EXPECT_EQ(s.aprocCode2.size(), s.aprocCode.size());
+        }
         EXPECT_GT(s.tempMax, s.tempMin);
     }
 }

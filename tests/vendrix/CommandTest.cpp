@@ -49,7 +49,7 @@ TEST_F(CommandOnPyrosim, SignatureFieldsSpanTheirWholeWidth)
 
 TEST_F(CommandOnPyrosim, SilentInstrumentLeavesTypeNumberZero)
 {
-    sim->SetFaults({true, false, {}, false});
+    sim->SetFaults({true, false, {}, false, 0});
     TPiroSignature signature;
     signature.TypeNum = 77;
     signature.TempMax = 5;
@@ -208,9 +208,10 @@ struct FaultCase {
 TEST_F(CommandOnPyrosim, FaultsGiveTheirCodesAndWriteNothing)
 {
     const FaultCase cases[] = {
-        {"silent", {true, false, {}, false}, vendrix::ErrNoAnswer},
-        {"checksum", {false, true, {}, false}, vendrix::ErrChecksum},
-        {"refused", {false, false, {13}, false}, vendrix::ErrNotSupported},
+        {"silent", {true, false, {}, false, 0}, vendrix::ErrNoAnswer},
+        {"checksum", {false, true, {}, false, 0}, vendrix::ErrChecksum},
+        {"refused", {false, false, {13}, false, 0}, vendrix::ErrNotSupported},
+        {"answer of the wrong size", {false, false, {}, false, 1}, vendrix::ErrBadAnswer},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -245,6 +246,22 @@ TEST_F(CommandOnPyrosim, AnswerLongerThanCapacityWritesNothingPastIt)
     EXPECT_EQ(Command(*port, 13, buffer.data(), 8, length), vendrix::Ok);
     EXPECT_EQ(length, 9);
     EXPECT_EQ(buffer[9], 0x5A);
+}
+
+// The clock is sent from a 7-byte buffer with Capacity 127: an answer that
+// is longer than the command's must not be written into it.
+TEST_F(CommandOnPyrosim, OverlongAnswerToAKnownCommandIsNotTrustedToFit)
+{
+    sim->SetFaults({false, false, {}, false, 8});
+    struct {
+        unsigned char clock[7] = {0, 0, 12, 1, 1, 1, 26};
+        unsigned char guard[8] = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
+    } buffer;
+    int length = 7;
+    EXPECT_EQ(Command(*port, 70, buffer.clock, 127, length), vendrix::ErrBadAnswer);
+    EXPECT_EQ(length, 0);
+    for (unsigned char b : buffer.guard)
+        EXPECT_EQ(b, 0xAA);
 }
 
 TEST_F(CommandOnPyrosim, InstrumentRefusalsMapToTheirCodes)

@@ -176,14 +176,14 @@ void SplineCoeffs(int N, int BoundKind, TrealArray& X, TrealArray& Y, double Lef
         }
     }
 
-    C = NewMatrix(5, N);
-    if (N < 2)
-        return;
     // Written so that a NaN step is refused as well.
     for (int k = 0; k + 1 < N; ++k) {
         if (!(X[k + 1] - X[k] > 0.0))
             throw EAprocError(TAprocFault::CoincidingNodes);
     }
+    C = NewMatrix(5, N);
+    if (N < 2)
+        return;
 
     // Row 1 holds the sweep factors P_j and row 2 the Q_j until the back
     // substitution turns them into b_j and c_j.

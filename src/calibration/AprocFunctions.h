@@ -56,7 +56,8 @@ TReal2DArray AprocSpline(const TrealArray& X, const TrealArray& Y, const TrealAr
 // abscissae. C becomes a table of 5 rows and N columns: row 0 the values a_k,
 // rows 1..3 the coefficients b_k, c_k, d_k of the interval from X[k] to
 // X[k+1], row 4 the abscissae; S(x) = a_k + b_k*t + c_k*t^2 + d_k*t^3 with
-// t = x - X[k]. With N < 2 the table is left all zeros.
+// t = x - X[k]. With N < 2 the table is left all zeros. Coinciding
+// abscissae are refused once sorted, with C as it was.
 void SplineCoeffs(int N, int BoundKind, TrealArray& X, TrealArray& Y, double LeftValue,
                   double RightValue, TReal2DArray& C);
 

@@ -158,13 +158,15 @@ TEST(SplineCoeffs, RefusesCoincidingNodes)
     for (const TrealArray& given : nodes) {
         TrealArray x = given;
         TrealArray y(x.size(), 1.0);
-        TReal2DArray c;
+        const TReal2DArray previous = {{1, 2}, {3, 4}};
+        TReal2DArray c = previous;
         try {
             SplineCoeffs(static_cast<int>(x.size()), 2, x, y, 0.0, 0.0, c);
             ADD_FAILURE() << "no refusal for " << x.size() << " nodes";
         } catch (const EAprocError& e) {
             EXPECT_EQ(e.Fault(), TAprocFault::CoincidingNodes);
         }
+        EXPECT_EQ(c, previous);
     }
 }
 

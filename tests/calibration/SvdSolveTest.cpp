@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -196,6 +197,20 @@ INSTANTIATE_TEST_SUITE_P(
                   {0, 0, 1, 2},
                   false}),
     [](const auto& info) { return info.param.name; });
+
+// Such a matrix never converges; the sweeps per singular value are bounded,
+// so the solver still comes back.
+TEST(SvdSolve, ComesBackFromAMatrixThatCannotConverge)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double bad : {nan, inf}) {
+        TReal2DArray a = Augmented({{1, 2, 3}, {4, bad, 6}, {7, 8, 10}}, {1, 2, 3});
+        TrealArray x;
+        SvdSolve(a, 3, 3, x);
+        EXPECT_EQ(x.size(), 4u);
+    }
+}
 
 TEST(SvdSolve, RefusesAMatrixSmallerThanItsCounts)
 {

@@ -3,8 +3,13 @@
 // served by a thread of its own, stopped by the destructor.
 //
 //   Pyrosim sim("Piro21");                // profile sim/profiles/Piro21.ini
-//   TCommPortDriver port; port.SetPortName(sim.DevicePath());
-//   ... sim.Log() == {"73 01"} ...
+//   TCommPortDriver port; port.SetPortName(sim.DevicePath()); port.Connect();
+//   ... sim.Log() == QStringList{"73 01"} ...
+//   pyrosim::Faults faults; faults.silent = true; sim.SetFaults(faults);
+//   sim.ChangeState([](pyrosim::InstrumentState& s) { s.status = 0x05; });
+//
+// The three profiles match data/ini/Piro21.pir, Piro32.pir and Piro45.pir;
+// docs/protocol.md lists the commands the instrument answers.
 #include "sim/Instrument.h"
 
 #include <QString>

@@ -197,6 +197,12 @@ public slots:
     void actOffExecute();
     void actTimeSinhroExecute();
     void actHelpExecute();
+    void actAboutExecute();
+
+    // Recorded files
+    void actFileOpenExecute();
+    void actFileSaveExecute();
+    void FileArhivExecute();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -134,6 +134,10 @@ void TfrmMain::BuildActions()
     connect(actOff, &QAction::triggered, this, &TfrmMain::actOffExecute);
     connect(actTimeSinhro, &QAction::triggered, this, &TfrmMain::actTimeSinhroExecute);
     connect(actHelp, &QAction::triggered, this, &TfrmMain::actHelpExecute);
+    connect(actAbout, &QAction::triggered, this, &TfrmMain::actAboutExecute);
+    connect(actFileOpen, &QAction::triggered, this, &TfrmMain::actFileOpenExecute);
+    connect(actFileSave, &QAction::triggered, this, &TfrmMain::actFileSaveExecute);
+    connect(FileArhiv, &QAction::triggered, this, &TfrmMain::FileArhivExecute);
     connect(FileExit, &QAction::triggered, this, &QWidget::close);
 
     connect(actPiroSettings, &QAction::triggered, this, &TfrmMain::actPiroSettingsExecute);

@@ -2,6 +2,7 @@
 // library, Vendrix on a pseudo-terminal with pyrosim as the instrument.
 #include "LoadedLibraries.h"
 #include "ModalWatcher.h"
+#include "QtPrinters.h"
 #include "support/Pyrosim.h"
 #include "support/TempExeDir.h"
 
@@ -40,16 +41,16 @@ Image WorkMode(int speedCode, int filter, int spare, int tiMin, int tiMax, int m
     return b;
 }
 
-// The log line of a write of this work mode.
+// pyrosim's log: the command code in decimal, the data bytes in hex.
 QString WriteLine(const Image& b)
 {
-    QString line = QStringLiteral("51");
+    QString line = QStringLiteral("81");
     for (std::uint8_t byte : b)
         line += QStringLiteral(" %1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
     return line;
 }
 
-const QString kReadLine = QStringLiteral("0D");
+const QString kReadLine = QStringLiteral("13");
 
 template <class T>
 T* Child(QWidget& form, const char* name)

@@ -1,5 +1,6 @@
 // The loader on its own, with small plug-ins built for these tests.
 #include "LoadedLibraries.h"
+#include "QtPrinters.h"
 #include "support/TempExeDir.h"
 
 #include "device/Pirometr.h"

@@ -46,6 +46,8 @@ QGroupBox* RadioGroup(QWidget* parent, const QString& title, const QStringList& 
 {
     auto* box = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(2);
+    layout->setContentsMargins(6, 2, 6, 2);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], box);
         group->addButton(button, i);
@@ -74,6 +76,7 @@ TfrmPiroSet::TfrmPiroSet(QWidget* owner)
     setFixedSize(529, 430);
 
     auto* root = new QVBoxLayout(this);
+    root->setSpacing(4);
 
     auto* upperPanel = new QHBoxLayout;
     MeasurmentSpeedRGr = new QButtonGroup(this);
@@ -110,6 +113,7 @@ TfrmPiroSet::TfrmPiroSet(QWidget* owner)
     auto* filterPanel = new QVBoxLayout;
     FilterPlot = new QCustomPlot(this);
     FilterPlot->setObjectName(QStringLiteral("FilterPlot"));
+    FilterPlot->setMinimumHeight(150);
     FilterPlot->setBackground(Qt::white);
     FilterPlot->yAxis->setLabel(QStringLiteral("Реакция, %"));
     FilterPlot->yAxis->setRange(0, 100);

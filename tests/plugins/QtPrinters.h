@@ -1,0 +1,20 @@
+#pragma once
+// Readable Qt strings in test failure messages.
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* os)
+{
+    *os << "{ ";
+    for (const QString& text : list) {
+        PrintTo(text, os);
+        *os << ' ';
+    }
+    *os << '}';
+}

@@ -72,8 +72,9 @@ bool TCommPortDriver::Connect()
     connect(port.get(), &QSerialPort::readyRead, this, &TCommPortDriver::ReadyRead);
     connect(port.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         // The device went away (an adapter pulled, the far side of a
-        // pseudo-terminal closed): the notifier would fire for ever.
-        if (error == QSerialPort::ResourceError && port_) {
+        // pseudo-terminal closed): reads fail at once and the notifier would
+        // fire for ever, so the port closes.
+        if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && port_) {
             lastError_ = port_->errorString();
             port_->close();
         }

@@ -108,6 +108,16 @@ TEST_F(CommPortDriverOnPyrosim, HandlerMayClearItselfWhileRunning)
     EXPECT_EQ(calls, 1);
 }
 
+TEST_F(CommPortDriverOnPyrosim, InstrumentGoneClosesThePort)
+{
+    port->OnReceiveData = [](TCommPortDriver&, const QByteArray&) {};
+    sim.reset();
+    EXPECT_TRUE(WaitFor([&] { return !port->Connected(); }));
+    unsigned char data[3] = {};
+    int length = 0;
+    EXPECT_EQ(Command(*port, 3, data, 2, length), vendrix::ErrPortClosed);
+}
+
 class PortResolver : public PortOnPyrosim {
 protected:
     void TearDown() override { TCommPortDriver::SetPortResolver(nullptr); }

@@ -234,19 +234,18 @@ void Instrument::Run()
             while (read(d.wake[0], drain, sizeof drain) > 0) {
             }
         }
-        if (fds[0].revents & POLLIN) {
-            const ssize_t n = read(d.fd, buffer, sizeof buffer);
-            for (ssize_t i = 0; i < n; ++i) {
-                if (!d.parser.Add(buffer[i]))
-                    continue;
-                const auto answer = HandleRequest(d.parser.Request());
-                if (!answer.empty())
-                    d.WriteAll(answer);
-            }
-        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
-            // The far side of a device went away; do not spin.
-            poll(nullptr, 0, 10);
+        ssize_t n = 0;
+        if (fds[0].revents & POLLIN)
+            n = read(d.fd, buffer, sizeof buffer);
+        for (ssize_t i = 0; i < n; ++i) {
+            if (!d.parser.Add(buffer[i]))
+                continue;
+            const auto answer = HandleRequest(d.parser.Request());
+            if (!answer.empty())
+                d.WriteAll(answer);
         }
+        if (n <= 0 && (fds[0].revents & (POLLHUP | POLLERR)))
+            poll(nullptr, 0, 10);   // the device went away: wait, do not spin
         if (rate > 0) {
             const auto period = std::chrono::nanoseconds(1'000'000'000LL / rate);
             // Catch up when the loop was late, a bounded number of cycles at once.

@@ -28,6 +28,12 @@ QSet<TCommPortDriver*>& BusyPorts()
     return busy;
 }
 
+// Capacity is the highest usable index, so Capacity + 1 bytes fit.
+bool FitsCapacity(std::size_t bytes, int capacity)
+{
+    return bytes == 0 || (capacity >= 0 && bytes <= std::size_t(capacity) + 1);
+}
+
 int RefusalCode(int instrumentResult)
 {
     switch (instrumentResult) {
@@ -92,7 +98,7 @@ public:
         const auto& result = parser_.Result();
         if (result.result != 0)
             return RefusalCode(result.result);
-        if (int(result.data.size()) > capacity + 1)
+        if (!FitsCapacity(result.data.size(), capacity))
             return vendrix::ErrAnswerTooLong;
         if (!vendrix::AnswerLengthValid(code_, int(result.data.size())))
             return vendrix::ErrBadAnswer;
@@ -190,7 +196,7 @@ int Command(TCommPortDriver& port, int code, unsigned char* data, int capacity, 
     const int requestLength = vendrix::RequestLength(code, dataLength);
     dataLength = 0;
     if (code < 0 || code > 255 || requestLength < 0 || requestLength > vendrix::wire::kMaxData ||
-        requestLength > capacity + 1 || (requestLength > 0 && data == nullptr))
+        !FitsCapacity(std::size_t(requestLength), capacity) || (requestLength > 0 && data == nullptr))
         return vendrix::ErrBadRequest;
     if (!port.Connected())
         return vendrix::ErrPortClosed;

@@ -291,6 +291,7 @@ TEST_F(CommandOnPyrosim, BadRequestsNeverReachTheLine)
         {256, data, 7, 0},    // no such code
         {-1, data, 7, 0},
         {67, data, 1, 3},     // fixed request larger than the buffer
+        {67, data, -1, 3},
     };
     for (const Bad& c : cases) {
         int length = c.length;

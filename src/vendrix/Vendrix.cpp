@@ -70,6 +70,7 @@ public:
         port_.DeliverPending();
         parser_.Reset();
         outcome_ = AnswerParser::Outcome::Pending;
+        started_ = sawForeign_ = sawMalformed_ = false;
 
         if (!port_.WriteAll(request, kWriteTimeoutMs))
             return port_.Connected() ? vendrix::ErrWriteFailed : vendrix::ErrPortClosed;

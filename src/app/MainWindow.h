@@ -71,6 +71,10 @@ public:
     void ClearDevicePanel();
     void UpdateActions();
 
+    // Recorded files: puts a file's lines into the graph window (the open
+    // command and the archive browser); errors reach the user.
+    void LoadArhToGraph(const QString& fileName);
+
     // Correction coefficient
     bool ReadBlackOrder();
     bool SaveBlackOrder(bool toFlash);

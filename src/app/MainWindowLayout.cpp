@@ -70,7 +70,7 @@ void TfrmMain::BuildActions()
     QStyle* st = style();
     actFileOpen = NewAction("actFileOpen", "&Открыть", "Открыть файл", QKeySequence("Ctrl+O"));
     actFileOpen->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
-    actFileSave = NewAction("actFileSave", "&Сохранить", "Сохранить файл", QKeySequence("Ctrl+S"));
+    actFileSave = NewAction("actFileSave", "&Сохранить", "Сохранить  файл", QKeySequence("Ctrl+S"));
     actFileSave->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
     actExcelExport = NewAction("actExcelExport", "Экспортировать в &Excel");
     FileArhiv = NewAction("FileArhiv", "&Архив", "Архив", QKeySequence("Ctrl+A"));

@@ -7,15 +7,17 @@ namespace {
 constexpr double kKY[] = {0, 2, 2.5, 2};
 constexpr double kKX[] = {0, 2, 3, 10};
 
-// Spans are differences of date-time values near 45 000 days, whose last
-// bits are noise: limits and the step sequences compare with this slack so
-// that a span of exactly 10 s is 10 s.
-constexpr double kSlack = 1e-9;
+// Spans are differences of date-time values near 46 000 days, whose last
+// bits are noise (about a microsecond): limits and the step sequences
+// compare with this relative slack so that a span of 10 s is 10 s.
+constexpr double kSlack = 1e-6;
 
 int NextStep(int step) { return step >= 3 ? 1 : step + 1; }
 int PreviousStep(int step) { return step <= 1 ? 3 : step - 1; }
 
-double RoundToMultiple(double value, double unit) { return std::round(value / unit) * unit; }
+// Halves round to the even neighbour, so that a value halfway between two
+// marks does not push both ends of an axis outwards.
+double RoundToMultiple(double value, double unit) { return std::nearbyint(value / unit) * unit; }
 
 TAxisRange Snap(const TAxisRange& axis, double start, double (*factor)(int), int& step)
 {

@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "graph/Graphic.h"
 #include "platform/DateTime.h"
-#include "TempExeDir.h"
+#include "support/TempExeDir.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -22,6 +22,9 @@ QString PluginLibraryFile(const QString& exeDir, const QString& path);
 // Loads the library for `path` (resolved against exeDir), calls its
 // ShowForm with the owner window, the application object, the port and the
 // model's signature, sets the model's LinkAlive, and unloads the library.
+// `model` is the current device model; when it is no longer current after
+// the form closes (a disconnection while the form was open freed it), it is
+// not touched.
 // Failures are shown as error dialogs that quote `path` as given:
 //   "Библиотека " + path + " не найдена."      the library cannot be loaded
 //   "Ошибка доступа к библиотеке " + path      it has no ShowForm

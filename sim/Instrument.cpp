@@ -2,6 +2,7 @@
 
 #include "sim/InstrumentWire.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -111,6 +112,8 @@ struct Instrument::Impl {
     std::atomic<bool> stop{false};
 
     RequestParser parser;
+    // Answers held back by the delay fault, in the order they are due.
+    std::vector<std::pair<Clock::time_point, std::vector<std::uint8_t>>> delayed;
     std::mt19937 random{12345};
     double phase = 0.0;
 
@@ -219,11 +222,15 @@ void Instrument::Run()
         }
         int timeoutMs = 100;
         const auto now = Clock::now();
+        if (!d.delayed.empty()) {
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(d.delayed.front().first - now);
+            timeoutMs = int(std::max<long long>(0, std::min<long long>(wait.count(), timeoutMs)));
+        }
         if (rate > 0) {
             if (nextCycle < now - std::chrono::milliseconds(200))
                 nextCycle = now;   // fell far behind (or just started): no burst
             const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(nextCycle - now);
-            timeoutMs = int(std::max<long long>(0, std::min<long long>(wait.count(), 100)));
+            timeoutMs = int(std::max<long long>(0, std::min<long long>(wait.count(), timeoutMs)));
         }
         pollfd fds[2] = {{d.fd, POLLIN, 0}, {d.wake[0], POLLIN, 0}};
         const int ready = poll(fds, 2, timeoutMs);
@@ -240,9 +247,23 @@ void Instrument::Run()
         for (ssize_t i = 0; i < n; ++i) {
             if (!d.parser.Add(buffer[i]))
                 continue;
-            const auto answer = HandleRequest(d.parser.Request());
-            if (!answer.empty())
+            auto answer = HandleRequest(d.parser.Request());
+            const int delayMs = CurrentFaults().answerDelayMs;
+            if (answer.empty())
+                continue;
+            if (delayMs > 0)
+            {
+                const auto due = Clock::now() + std::chrono::milliseconds(delayMs);
+                const auto later = std::find_if(d.delayed.begin(), d.delayed.end(),
+                                                [&](const auto& held) { return held.first > due; });
+                d.delayed.emplace(later, due, std::move(answer));
+            }
+            else
                 d.WriteAll(answer);
+        }
+        while (!d.delayed.empty() && d.delayed.front().first <= Clock::now()) {
+            d.WriteAll(d.delayed.front().second);
+            d.delayed.erase(d.delayed.begin());
         }
         if (n <= 0 && (fds[0].revents & (POLLHUP | POLLERR)))
             poll(nullptr, 0, 10);   // the device went away: wait, do not spin

@@ -63,6 +63,7 @@ struct Faults {
     std::set<int> refused;              // answers these codes with "not supported"
     bool noise = false;                 // mixes stray bytes and bad frames into the stream
     int extraAnswerBytes = 0;           // pads every successful answer with this many data bytes
+    int answerDelayMs = 0;              // answers this late (later than the host waits, if so set)
 };
 
 // Reads a profile (see sim/profiles/); throws std::runtime_error when the

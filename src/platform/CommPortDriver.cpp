@@ -152,14 +152,31 @@ bool TCommPortDriver::WriteAll(const QByteArray& bytes, int timeoutMs)
 
 qint64 TCommPortDriver::DeliverPending()
 {
-    if (!Connected() || port_->bytesAvailable() == 0)
+    if (!Connected())
         return 0;
+    const qint64 before = delivered_;
+    // Bytes still in the system's buffer count as received too: Qt takes
+    // them in only when asked or from the event loop. Its readyRead lands in
+    // ReadyRead and is delivered there.
+    if (!pulling_) {
+        pulling_ = true;
+        port_->waitForReadyRead(0);
+        pulling_ = false;
+    }
+    DeliverBuffered();
+    return delivered_ - before;
+}
+
+void TCommPortDriver::DeliverBuffered()
+{
+    if (!Connected() || port_->bytesAvailable() == 0)
+        return;
     const QByteArray bytes = port_->readAll();
+    delivered_ += bytes.size();
     // A copy: the handler may replace or clear itself while it runs.
     const ReceiveHandler handler = OnReceiveData;
     if (handler && !bytes.isEmpty())
         handler(*this, bytes);
-    return bytes.size();
 }
 
 bool TCommPortDriver::WaitForData(int timeoutMs)
@@ -171,11 +188,11 @@ bool TCommPortDriver::WaitForData(int timeoutMs)
     if (!port_->waitForReadyRead(timeoutMs < 0 ? 0 : timeoutMs))
         return false;
     // Inside an outer readyRead Qt emits no second one: deliver here as well.
-    DeliverPending();
+    DeliverBuffered();
     return true;
 }
 
 void TCommPortDriver::ReadyRead()
 {
-    DeliverPending();
+    DeliverBuffered();
 }

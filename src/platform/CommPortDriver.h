@@ -64,7 +64,8 @@ public:
     // Blocking helpers for command exchanges. WriteAll returns false when the
     // port is closed or the bytes did not leave within the time-out.
     bool WriteAll(const QByteArray& bytes, int timeoutMs);
-    // Hands every byte already received to OnReceiveData; returns how many.
+    // Hands every byte already received (also those still in the system's
+    // buffer) to OnReceiveData; returns how many.
     qint64 DeliverPending();
     // Waits up to timeoutMs for new bytes and hands them to OnReceiveData;
     // false when nothing arrived in that time or the port is closed.
@@ -72,6 +73,7 @@ public:
 
 private:
     void ReadyRead();
+    void DeliverBuffered();
 
     std::unique_ptr<QSerialPort> port_;
     QString portName_ = QStringLiteral("\\\\.\\Com1");
@@ -79,4 +81,6 @@ private:
     QString lastError_;
     qint32 baudRate_ = 19200;
     qint64 inBufferSize_ = 0;
+    qint64 delivered_ = 0;   // bytes handed to OnReceiveData so far
+    bool pulling_ = false;
 };

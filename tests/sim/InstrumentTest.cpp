@@ -153,13 +153,13 @@ TEST(Instrument, WritingCommandsCheckTheirData)
 TEST(Instrument, FaultsShapeTheAnswers)
 {
     pyrosim::Instrument instrument(TwoModes());
-    instrument.SetFaults({false, false, {3}, false, 0});
+    instrument.SetFaults({false, false, {3}, false, 0, 0});
     EXPECT_EQ(Decode(instrument.HandleRequest(Request(3, {}))).result, 1);
-    instrument.SetFaults({false, true, {}, false, 0});
+    instrument.SetFaults({false, true, {}, false, 0, 0});
     const auto answer = Decode(instrument.HandleRequest(Request(3, {})));
     EXPECT_FALSE(answer.valid);
     EXPECT_EQ(answer.code, 3);
-    instrument.SetFaults({true, false, {}, false, 0});
+    instrument.SetFaults({true, false, {}, false, 0, 0});
     EXPECT_TRUE(instrument.HandleRequest(Request(3, {})).empty());
     // Received all the same.
     EXPECT_EQ(instrument.Log().size(), 3u);
@@ -193,7 +193,7 @@ TEST(Instrument, StreamsEveryChannelOfTheActiveModeWithItsStatus)
 TEST(Instrument, NoiseSpoilsSomeFrames)
 {
     pyrosim::Instrument instrument(TwoModes());
-    instrument.SetFaults({false, false, {}, true, 0});
+    instrument.SetFaults({false, false, {}, true, 0, 0});
     TComBuf decoder(7);
     for (int i = 0; i < 300; ++i)
         for (auto b : instrument.NextFrames())

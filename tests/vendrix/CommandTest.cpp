@@ -3,6 +3,7 @@
 #include "device/PiroSignature.h"
 
 #include <QStringList>
+#include <QThread>
 #include <cstring>
 #include <vector>
 
@@ -49,7 +50,7 @@ TEST_F(CommandOnPyrosim, SignatureFieldsSpanTheirWholeWidth)
 
 TEST_F(CommandOnPyrosim, SilentInstrumentLeavesTypeNumberZero)
 {
-    sim->SetFaults({true, false, {}, false, 0});
+    sim->SetFaults({true, false, {}, false, 0, 0});
     TPiroSignature signature;
     signature.TypeNum = 77;
     signature.TempMax = 5;
@@ -208,10 +209,10 @@ struct FaultCase {
 TEST_F(CommandOnPyrosim, FaultsGiveTheirCodesAndWriteNothing)
 {
     const FaultCase cases[] = {
-        {"silent", {true, false, {}, false, 0}, vendrix::ErrNoAnswer},
-        {"checksum", {false, true, {}, false, 0}, vendrix::ErrChecksum},
-        {"refused", {false, false, {13}, false, 0}, vendrix::ErrNotSupported},
-        {"answer of the wrong size", {false, false, {}, false, 1}, vendrix::ErrBadAnswer},
+        {"silent", {true, false, {}, false, 0, 0}, vendrix::ErrNoAnswer},
+        {"checksum", {false, true, {}, false, 0, 0}, vendrix::ErrChecksum},
+        {"refused", {false, false, {13}, false, 0, 0}, vendrix::ErrNotSupported},
+        {"answer of the wrong size", {false, false, {}, false, 1, 0}, vendrix::ErrBadAnswer},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -252,7 +253,7 @@ TEST_F(CommandOnPyrosim, AnswerLongerThanCapacityWritesNothingPastIt)
 // is longer than the command's must not be written into it.
 TEST_F(CommandOnPyrosim, OverlongAnswerToAKnownCommandIsNotTrustedToFit)
 {
-    sim->SetFaults({false, false, {}, false, 8});
+    sim->SetFaults({false, false, {}, false, 8, 0});
     struct {
         unsigned char clock[7] = {0, 0, 12, 1, 1, 1, 26};
         unsigned char guard[8] = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
@@ -262,6 +263,33 @@ TEST_F(CommandOnPyrosim, OverlongAnswerToAKnownCommandIsNotTrustedToFit)
     EXPECT_EQ(length, 0);
     for (unsigned char b : buffer.guard)
         EXPECT_EQ(b, 0xAA);
+}
+
+// A late answer must not be taken for the answer of a later command.
+TEST_F(CommandOnPyrosim, LateAnswerIsNotTakenForTheNextOne)
+{
+    sim->SetFaults({false, false, {}, false, 0, 450});
+    unsigned char coefficient[3] = {};
+    int length = 0;
+    EXPECT_EQ(Command(*port, 3, coefficient, 2, length), vendrix::ErrNoAnswer);
+    // This one's answer comes late as well, after the one to command 3.
+    unsigned char mode[12] = {};
+    length = 0;
+    ASSERT_EQ(Command(*port, 13, mode, 11, length), vendrix::Ok);
+    EXPECT_EQ(length, 9);
+    EXPECT_EQ(mode[0], 3);
+    EXPECT_EQ(mode[1], 10);
+
+    // A late answer already waiting when the same request goes out again is
+    // stale: the fresh answer counts.
+    length = 0;
+    EXPECT_EQ(Command(*port, 3, coefficient, 2, length), vendrix::ErrNoAnswer);
+    QThread::msleep(300);
+    sim->SetFaults({});
+    sim->ChangeState([](pyrosim::InstrumentState& s) { s.blackOrder = 500; });
+    length = 0;
+    ASSERT_EQ(Command(*port, 3, coefficient, 2, length), vendrix::Ok);
+    EXPECT_EQ(BytesToVal(coefficient[1], coefficient[2], -1), 500);
 }
 
 TEST_F(CommandOnPyrosim, InstrumentRefusalsMapToTheirCodes)

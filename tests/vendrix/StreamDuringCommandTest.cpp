@@ -111,7 +111,7 @@ TEST_F(StreamDuringCommand, HandlerReplacedDuringTheExchangeStaysReplaced)
 
 TEST_F(StreamDuringCommand, LineNoiseSpoilsFramesButNotAnswers)
 {
-    sim->SetFaults({false, false, {}, true, 0});
+    sim->SetFaults({false, false, {}, true, 0, 0});
     ExchangeWhileStreaming(30);
     EXPECT_GT(decoder.GoodCount(), 0);
     EXPECT_GT(decoder.BadCount(), 0);

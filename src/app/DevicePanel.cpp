@@ -19,7 +19,6 @@ void SetCaptionAndHint(QAction* action, const QString& caption)
 {
     action->setText(caption);
     action->setToolTip(caption);
-    action->setStatusTip(caption);
 }
 }  // namespace
 

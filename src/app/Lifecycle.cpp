@@ -56,6 +56,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildCentralWidget();
+    resize(1000, 580);
     // F1 works wherever the focus is in the window.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -35,6 +36,26 @@ QLabel* ValueLabel(const QString& name, QWidget* parent)
     label->setMinimumWidth(150);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// A small picture with a few letters for the tool bar buttons of commands
+// that have no standard picture, so the tool bar stays compact.
+QIcon GlyphIcon(const QString& letters, const QColor& colour)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(letters.size() > 2 ? 11 : 14);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
 }
 
 QWidget* TemperaturePanel(const QString& name, const QString& caption, QLabel*& value, QWidget* parent)
@@ -59,7 +80,6 @@ QAction* TfrmMain::NewAction(const QString& name, const QString& caption, const 
     action->setObjectName(name);
     const QString tip = hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint;
     action->setToolTip(tip);
-    action->setStatusTip(tip);
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
@@ -123,6 +143,23 @@ void TfrmMain::BuildActions()
     actHelp->setIcon(st->standardIcon(QStyle::SP_DialogHelpButton));
     actAbout = NewAction("actAbout", "О программе");
     actHomePage = NewAction("actHomePage", "Домашняя страница");
+
+    const QColor blue(40, 90, 170), green(40, 130, 70), brown(150, 80, 30);
+    const std::pair<QAction*, const char*> glyphs[] = {
+        {actExcelExport, "XLS"}, {FilePrint, "Пч"}, {actGraph, "Гр"}, {actConnectQuolity, "КС"},
+        {actPiroSettings, "НП"}, {actRegulSet, "КР"}, {actPidRegul, "ПИД"}, {actTestCurrent, "ТТ"},
+        {actTimeSinhro, "СВ"}, {actProgSet, "Нп"}, {actPlantSet, "ЗН"}, {actUserSetCode, "Кл"},
+        {actOpenAddFunc, "ДФ"}, {actReadNote, "Бл"},
+    };
+    for (const auto& [action, letters] : glyphs)
+        action->setIcon(GlyphIcon(QString::fromUtf8(letters), action == actPlantSet ? brown : blue));
+    const std::pair<QAction*, const char*> factoryGlyphs[] = {
+        {actTempCorrect, "ПТ"}, {actCurrentCorrect, "ПТк"}, {actSetCode, "ЗК"}, {actGMode, "СК"},
+        {actThermostatStatus, "Тс"}, {actAprocTable, "ТА"}, {actZeroScale, "КК"}, {actAddFunc, "ДФ"},
+        {actSaveSignature, "ЗС"}, {actRload, "R"},
+    };
+    for (const auto& [action, letters] : factoryGlyphs)
+        action->setIcon(GlyphIcon(QString::fromUtf8(letters), green));
 
     connect(actStart, &QAction::triggered, this, &TfrmMain::actStartExecute);
     connect(actStop, &QAction::triggered, this, &TfrmMain::actStopExecute);

@@ -2,6 +2,7 @@
 #include "support/TempExeDir.h"
 #include "device/Pirometr.h"
 #include "platform/Messages.h"
+#include "sim/Instrument.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -88,6 +89,27 @@ TEST(ShippedDescription, UnknownTypeGetsTheFallbackDescriptionAndOneMessage)
     EXPECT_EQ(model.GModes.GMods.front().Title, QStringLiteral("Температура"));
     model.LoadPicture(exe.Path());
     EXPECT_FALSE(model.Picture.isNull());
+}
+
+TEST(ShippedDescription, EachTypeDescribesWhatItsSimulatedInstrumentStreams)
+{
+    for (int type : {21, 32, 45}) {
+        SCOPED_TRACE(type);
+        const QString name = "Piro" + QString::number(type);
+        const pyrosim::InstrumentState sim =
+            pyrosim::LoadProfile((SourceDir() + "/sim/profiles/" + name + ".ini").toStdString());
+        TempExeDir exe;
+        exe.CopyData("ini/" + name + ".pir");
+        ScriptedResponder responder;
+        TPirometr model;
+        model.ReadINI(type, exe.Path());
+        EXPECT_EQ(sim.typeNum, type);
+        ASSERT_EQ(model.GModes.GMods.size(), sim.graphModes.size());
+        for (std::size_t i = 0; i < sim.graphModes.size(); ++i)
+            EXPECT_EQ(model.GModes.GMods[i].LinesCount, sim.graphModes[i].channels) << i;
+        EXPECT_EQ(model.AprocCodeNum == 2, sim.aprocCodeNum == 2);
+        EXPECT_EQ(model.Buttons.Has(TPiroButton::acRegul), sim.regulationType != 0);
+    }
 }
 
 }  // namespace

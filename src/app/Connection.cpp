@@ -106,7 +106,7 @@ bool TfrmMain::TryConnect()
 void TfrmMain::Disconnect()
 {
     if (IsMeasuring)
-        AbortMeasuring();
+        FinishMeasuring();
     cpDRV.OnReceiveData = nullptr;
     cpDRV.Disconnect();
     SetPirometr(nullptr);

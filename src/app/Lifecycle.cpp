@@ -139,7 +139,7 @@ bool TfrmMain::FormCloseQuery()
 void TfrmMain::FormClose()
 {
     if (IsMeasuring)
-        AbortMeasuring();
+        FinishMeasuring();
     if (TPirometr* model = Pirometr()) {
         try {
             if (model->ArhFile && model->ArhFile->Opened())

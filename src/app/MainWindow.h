@@ -225,9 +225,10 @@ private:
     QAction* NewAction(const QString& name, const QString& caption, const QString& hint = QString(),
                        const QKeySequence& shortcut = QKeySequence());
 
-    // Ends a measurement that is still running when the connection goes:
-    // the archive file is closed with everything recorded so far.
-    void AbortMeasuring();
+    // Ends a running measurement: the archive file is closed with everything
+    // recorded so far, the value handlers are detached and the indicator is
+    // blanked. Also used when the connection goes without a stop first.
+    void FinishMeasuring();
     void DetachValueHandlers();
     void SetIndicatorText(const QString& text);
     void StepBlackOrder(double step, bool applied);

@@ -247,19 +247,7 @@ void TfrmMain::actStopExecute()
     AttachReceiveHandler();
     if (!IsMeasuring)
         return;
-    IsMeasuring = false;
-    model = Pirometr();
-    if (AutoSave && model && model->ArhFile) {
-        try {
-            model->ArhFile->Close();
-        } catch (const std::exception&) {
-        }
-    }
-    DetachValueHandlers();
-    ComBuf->ResetCounters();
-    TickTimer->stop();
-    EndMeasuring();
-    UpdateFileActions();
+    FinishMeasuring();
     if (Graphic_)
         Graphic_->update();
 }
@@ -271,9 +259,11 @@ void TfrmMain::DetachValueHandlers()
     ComBuf->OnMax = nullptr;
 }
 
-void TfrmMain::AbortMeasuring()
+void TfrmMain::FinishMeasuring()
 {
     IsMeasuring = false;
+    // The file is closed whenever one is open, also when recording was
+    // switched off during the measurement, so that nothing stays unwritten.
     if (TPirometr* model = Pirometr(); model && model->ArhFile && model->ArhFile->Opened()) {
         try {
             model->ArhFile->Close();

@@ -28,6 +28,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -144,3 +145,6 @@ protected:
     TfrmMain* main = nullptr;
     TGraphic* graph = nullptr;
 };
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

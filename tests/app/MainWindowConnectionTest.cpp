@@ -31,6 +31,8 @@ void ExpectCheckedPort(const TfrmMain& main, int checked)
 // What the port before the instrument does with the signature request.
 enum class Com2Answer { TypeZero, Silent };
 
+void PrintTo(Com2Answer a, std::ostream* os) { *os << (a == Com2Answer::TypeZero ? "type 0" : "silent"); }
+
 class InstrumentOnThirdPort : public MainWindowTest, public ::testing::WithParamInterface<Com2Answer> {};
 
 TEST_P(InstrumentOnThirdPort, EarlierPortsAreTriedAndReleased)
@@ -143,6 +145,8 @@ struct FactorySwitchCase {
     bool instrument;
     bool factoryMode;
 };
+
+void PrintTo(const FactorySwitchCase& c, std::ostream* os) { *os << c.name; }
 
 class FactorySwitch : public MainWindowTest, public ::testing::WithParamInterface<FactorySwitchCase> {};
 

@@ -171,6 +171,17 @@ TEST_F(LiveDisplay, ExtremesOnBothWindowsAndWhatClearingKeeps)
     EXPECT_EQ(graph->TminLabel()->text(), QStringLiteral("Tmin   1.00°C"));
 }
 
+TEST_F(LiveDisplay, GraphCommandShowsTheGraphWindow)
+{
+    ASSERT_FALSE(graph->isVisible());
+    main->actGraphExecute();
+    EXPECT_TRUE(graph->isVisible());
+    graph->showMinimized();
+    main->actGraphExecute();
+    EXPECT_TRUE(graph->isVisible());
+    EXPECT_FALSE(graph->isMinimized());
+}
+
 TEST_F(LiveDisplay, ReceivedBytesReachTheDecoderInOrder)
 {
     TPirometr* model = nullptr;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QCheckBox>
 #include <QTimer>
 
 namespace {
@@ -28,6 +29,8 @@ struct StartStopCase {
     QStringList afterStop;
 };
 
+void PrintTo(const StartStopCase& c, std::ostream* os) { *os << c.name; }
+
 class StartStop : public MainWindowTest, public ::testing::WithParamInterface<StartStopCase> {};
 
 TEST_P(StartStop, RunStateCommandFollowsTheDescription)
@@ -39,9 +42,18 @@ TEST_P(StartStop, RunStateCommandFollowsTheDescription)
     StartAndScan();
     ASSERT_TRUE(main->cpDRV.Connected());
 
+    graph->SetAutoLine(3);
+    graph->SetYCentred(true);
     main->actStartExecute();
     EXPECT_EQ(RunStateCommands(sim), c.afterStart);
     EXPECT_TRUE(IsMeasuring);
+    // The graph follows channel 1 from now on, over the next minute.
+    EXPECT_EQ(graph->AutoLine(), 1);
+    EXPECT_TRUE(graph->cbAutoDrag()->isChecked());
+    EXPECT_FALSE(graph->YCentred());
+    const TGraphAxis& axis = graph->Graph()->BottomAxis();
+    EXPECT_NEAR(axis.Max() - axis.Min(), 1.0 / 1440, 1e-9);
+    EXPECT_NEAR(axis.Min(), Now(), 5.0 / 86400);
     EXPECT_TRUE(main->TickTimer->isActive());
     EXPECT_FALSE(main->actFileOpen->isEnabled());
     EXPECT_FALSE(main->FileArhiv->isEnabled());

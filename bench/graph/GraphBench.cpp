@@ -20,7 +20,7 @@ std::unique_ptr<QTemporaryDir> exeDir;
 
 double Value(int line, int i)
 {
-    return 500 + 100 * line + 80 * std::sin(i / 300.0 + line) + (i * 7919 % 13);
+    return 500 + 100 * line + 80 * std::sin(i / 300.0 + line) + ((i % 1000) * 7919 % 13);
 }
 
 // Four lines of 32 000 points at 100 points per second.

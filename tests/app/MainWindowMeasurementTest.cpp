@@ -203,6 +203,19 @@ TEST_F(Recording, FileHoldsTheActiveModeAndEveryGraphedValue)
     EXPECT_TRUE(messages.shown.empty()) << ShownText();
 }
 
+TEST_F(Recording, SwitchedOffDuringTheMeasurementKeepsWhatWasRecorded)
+{
+    StartRecording(0);
+    ASSERT_TRUE(PumpUntil([this] { return LineCount(1) >= 5; }));
+    AutoSave = false;
+    const std::vector<double> recorded = LineValues(1);
+    ASSERT_TRUE(PumpUntil([&] { return LineCount(1) >= int(recorded.size()) + 3; }));
+    main->actStopExecute();
+
+    EXPECT_FALSE(Pirometr()->ArhFile->Opened());
+    ExpectSameValues(Recorded(ReadRecording(), 1), recorded);
+}
+
 TEST_F(Recording, UnknownGraphModeLeavesAnEmptyFile)
 {
     pyrosim::Faults faults;

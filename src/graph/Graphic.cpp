@@ -190,10 +190,12 @@ void TGraphic::FormShow()
             // A failed read may have ended the connection and freed the model.
             if (!Pirometr())
                 return;
-            Pirometr()->GModes.ActiveGMode = mode;
+            // A mode the description does not list is no mode: every user
+            // of ActiveGMode indexes GMods with it.
+            const int count = int(Pirometr()->GModes.GMods.size());
+            Pirometr()->GModes.ActiveGMode = mode < count ? mode : -1;
         }
         const TGModes& modes = Pirometr()->GModes;
-        // The instrument may report a mode its description does not list.
         if (modes.ActiveGMode < 0 || modes.ActiveGMode >= int(modes.GMods.size())) {
             AutoLine_ = -1;
             for (int i = 1; i <= 4; ++i)

@@ -336,7 +336,8 @@ std::vector<std::uint8_t> Instrument::Impl::Answer(int code, const std::vector<s
         if (!needs(3) || data[0] > 1)
             return refuse(BadData);
         const int value = Get2(&data[1]);
-        if (value <= 0 || value > 1000)
+        // The coefficient's range is 0.100 to 2.500.
+        if (value < 100 || value > 2500)
             return refuse(BadData);
         s.blackOrder = value;
         if (data[0] == 1)

@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLCDNumber>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -360,9 +359,6 @@ void TfrmMain::BuildCentralWidget()
     rseBlackOrder->setDecimals(3);
     rseBlackOrder->setSingleStep(0.01);
     rseBlackOrder->SetMaxLength(5);
-    // The coefficient is typed and shown with a point whatever the user's
-    // locale, like every number of the program.
-    rseBlackOrder->setLocale(QLocale::c());
     btnSaveToFlash = new QPushButton("Во флэш", BlackOrderGroup);
     btnSaveToFlash->setObjectName("btnSaveToFlash");
     btnSaveToFlash->setToolTip("Записать во флэш");

@@ -2,12 +2,14 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QWheelEvent>
 
 TRxSpinEdit::TRxSpinEdit(QWidget* parent)
     : QDoubleSpinBox(parent)
 {
-    // The wheel has its own finer step, applied by the owner.
+    // Numbers are typed and shown with a point whatever the user's locale.
+    setLocale(QLocale::c());
     setFocusPolicy(Qt::StrongFocus);
 }
 

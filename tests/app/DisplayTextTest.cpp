@@ -118,8 +118,9 @@ TEST(DisplayText, RegulationKinds)
         const QString text = RegulationText(c.type, known, pid);
         EXPECT_EQ(known, c.known);
         EXPECT_EQ(pid, c.pid);
-        if (c.known)
+        if (c.known) {
             EXPECT_EQ(text, QString::fromUtf8(c.text));
+        }
     }
 }
 

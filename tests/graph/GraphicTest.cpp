@@ -305,10 +305,11 @@ TEST_F(GraphicWindow, AutoShiftJumpsWhenTheNewestPointPassesFiftyFourSeconds)
         const double x = start + s * kSecond;
         w.Line(1)->AddXY(x, 500);
         w.Timer1Timer();
-        if (s <= 53)
+        if (s <= 53) {
             EXPECT_EQ(w.Graph()->BottomAxis().Min(), start) << s;
-        else if (s >= 55)
+        } else if (s >= 55) {
             EXPECT_NEAR((x - w.Graph()->BottomAxis().Min()) / kSecond, 54, 1e-3) << s;
+        }
         EXPECT_NEAR(w.Graph()->BottomAxis().Span() / kSecond, 60, 1e-3);
     }
 }
@@ -500,9 +501,11 @@ TEST_F(GraphicWindow, PanelsCarryTheirCaptions)
               QStringLiteral("Уменьшить масштаб по X"));
     // The lamps are the panel's children in order, as the lamp captioning walks them.
     int n = 0;
-    for (QObject* child : w.Panel7()->children())
-        if (qobject_cast<TLEDLabel*>(child))
+    for (QObject* child : w.Panel7()->children()) {
+        if (qobject_cast<TLEDLabel*>(child)) {
             EXPECT_EQ(child->objectName(), QStringLiteral("RSP%1Led").arg(++n));
+        }
+    }
     EXPECT_EQ(n, 6);
 }
 

@@ -348,6 +348,7 @@ void TfrmMain::BuildCentralWidget()
         RSPLed[i]->setObjectName(QStringLiteral("RSP%1Led").arg(i + 1));
         lamps->addWidget(RSPLed[i], i % 3, i / 3);
     }
+    lamps->setRowStretch(3, 1);
     bottom->addWidget(Panel7, 1);
 
     auto* side = new QVBoxLayout;

@@ -118,6 +118,13 @@ TEST_F(BlackOrder, EveryChangeIsSentAtOnce)
         // At the lower bound the wheel stays and sends the bound again.
         {Gesture::WheelDown, {}, 100, WriteLine(false, 100)},
         {Gesture::ArrowDown, {}, 100, WriteLine(false, 100)},
+        // The upper part of the range.
+        {Gesture::Enter, QStringLiteral("1"), 1000, WriteLine(false, 1000)},
+        {Gesture::ArrowUp, {}, 1010, WriteLine(false, 1010)},
+        {Gesture::Flash, {}, 1010, WriteLine(true, 1010)},
+        {Gesture::Enter, QStringLiteral("2.5"), 2500, WriteLine(false, 2500)},
+        {Gesture::WheelUp, {}, 2500, WriteLine(false, 2500)},
+        {Gesture::Enter, QStringLiteral("3"), 2500, WriteLine(false, 2500)},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(std::string(GestureName(s.gesture)) + " " + s.typed.toStdString());
@@ -127,7 +134,7 @@ TEST_F(BlackOrder, EveryChangeIsSentAtOnce)
         EXPECT_EQ(sim->Log(), QStringList{s.sent});
         EXPECT_EQ(sim->State().blackOrder, s.shown);
     }
-    EXPECT_EQ(sim->State().blackOrderFlash, 960);
+    EXPECT_EQ(sim->State().blackOrderFlash, 1010);
     EXPECT_TRUE(messages.shown.empty()) << ShownText();
     EXPECT_TRUE(main->cpDRV.Connected());
 }

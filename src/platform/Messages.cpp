@@ -193,6 +193,8 @@ QString SaveFileDialog(QWidget* parent, const QString& filter, const QString& in
         return g_responder->AnswerFile(m);
     QFileDialog dialog(DialogParent(parent), QString(), initialDir, QtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller settles the file's final name and asks before overwriting it.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QString suffix = defaultExt;
     if (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);

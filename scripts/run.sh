@@ -13,6 +13,13 @@ bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALORIVA_TESTS=OFF -DCALORIVA_BENCH=OFF
 cmake --build "$build" -j2 --target caloriva pyrosim Mirandel
 
+# A first run records the measurements into the day folders of Arhiv/; once
+# the settings file exists it is left as the user keeps it.
+settings="$build/bin/ini/ProgSet.ini"
+if [ ! -e "$settings" ]; then
+  printf '[Main]\r\nAutoSave=1\r\n' >"$settings"
+fi
+
 fifo="$(mktemp -u)"
 mkfifo "$fifo"
 "$build/bin/pyrosim" --pty --profile "$profile" --log "$build/pyrosim.log" >"$fifo" &

@@ -5,6 +5,7 @@
 #include "archive/ArhFile.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -28,6 +29,30 @@ TEST_F(MainWindowTest, ArchiveFolderThatCannotBeCreatedFallsBackBesideTheProgram
         CreateWindows();
         EXPECT_EQ(ArhivDir, c.expected);
         EXPECT_TRUE(QDir(c.expected).exists());
+    }
+}
+
+TEST_F(MainWindowTest, RecordingSwitchComesFromTheSettingsFile)
+{
+    struct Case {
+        const char* name;
+        QByteArray file;
+        bool autoSave;
+    };
+    const Case cases[] = {
+        {"no file", {}, false},
+        {"switched on", "[Main]\r\nAutoSave=1\r\n", true},
+        {"switched off", "[main]\r\nautosave=0\r\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(exe.File("ini/ProgSet.ini"));
+        if (!c.file.isEmpty())
+            exe.WriteFile(QStringLiteral("ini/ProgSet.ini"), c.file);
+        AutoSave = !c.autoSave;
+        windows = TStartupWindows();
+        CreateWindows();
+        EXPECT_EQ(AutoSave, c.autoSave);
     }
 }
 

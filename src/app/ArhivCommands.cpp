@@ -29,7 +29,7 @@ TGraphMode ArhSaveHead(const TGModes& modes)
         return modes.GMods[modes.ActiveGMode];
     if (count > 0)
         return modes.GMods.front();
-    return TPirometr().GModes.GMods.front();
+    return DefaultGraphMode();
 }
 
 bool DeleteArhFile(const QString& folder, const QString& name)

@@ -140,15 +140,8 @@ void TfrmMain::FormClose()
 {
     if (IsMeasuring)
         FinishMeasuring();
-    if (TPirometr* model = Pirometr()) {
-        try {
-            if (model->ArhFile && model->ArhFile->Opened())
-                model->ArhFile->Close();
-        } catch (const std::exception&) {
-            // Closing down: nothing more can be done for the file.
-        }
-        SetPirometr(nullptr);
-    }
+    CloseArhFile();
+    SetPirometr(nullptr);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

@@ -229,6 +229,9 @@ private:
     // recorded so far, the value handlers are detached and the indicator is
     // blanked. Also used when the connection goes without a stop first.
     void FinishMeasuring();
+    // Closes the current model's archive file if one is open; errors are
+    // ignored.
+    void CloseArhFile();
     void DetachValueHandlers();
     void SetIndicatorText(const QString& text);
     void StepBlackOrder(double step, bool applied);

@@ -66,10 +66,7 @@ void TfrmMain::ComBufValue(TComBuf*, std::uint8_t channel, double value)
             // A recording that cannot be written stops recording, not the
             // measurement.
             AutoSave = false;
-            try {
-                model->ArhFile->Close();
-            } catch (const std::exception&) {
-            }
+            CloseArhFile();
         }
     }
 }
@@ -193,10 +190,7 @@ void TfrmMain::actStartExecute()
                     AutoSave = false;
                 }
             } catch (const std::exception&) {
-                try {
-                    model->ArhFile->Close();
-                } catch (const std::exception&) {
-                }
+                CloseArhFile();
                 AutoSave = false;
             }
         }
@@ -252,6 +246,19 @@ void TfrmMain::actStopExecute()
         Graphic_->update();
 }
 
+void TfrmMain::CloseArhFile()
+{
+    TPirometr* model = Pirometr();
+    if (!model || !model->ArhFile || !model->ArhFile->Opened())
+        return;
+    try {
+        model->ArhFile->Close();
+    } catch (const std::exception&) {
+        // The file failed already or the measurement is over: nothing more
+        // can be done for it, and the user is not asked.
+    }
+}
+
 void TfrmMain::DetachValueHandlers()
 {
     ComBuf->OnValue = nullptr;
@@ -264,12 +271,7 @@ void TfrmMain::FinishMeasuring()
     IsMeasuring = false;
     // The file is closed whenever one is open, also when recording was
     // switched off during the measurement, so that nothing stays unwritten.
-    if (TPirometr* model = Pirometr(); model && model->ArhFile && model->ArhFile->Opened()) {
-        try {
-            model->ArhFile->Close();
-        } catch (const std::exception&) {
-        }
-    }
+    CloseArhFile();
     DetachValueHandlers();
     ComBuf->ResetCounters();
     TickTimer->stop();

@@ -26,7 +26,9 @@ QString Number(int value) { return QString::number(value); }
 
 void ShowErrorMessage(const QString& text) { MessageDlg(text, DlgType::Error, MsgButtons::OK); }
 
-TGraphMode TemperatureMode()
+}  // namespace
+
+TGraphMode DefaultGraphMode()
 {
     TGraphMode mode;
     mode.Title = QStringLiteral("Температура");
@@ -35,12 +37,11 @@ TGraphMode TemperatureMode()
     mode.Dims << QStringLiteral("T°C");
     return mode;
 }
-}  // namespace
 
 TPirometr::TPirometr()
     : ArhFile(std::make_unique<TArhFile>())
 {
-    GModes.GMods.push_back(TemperatureMode());
+    GModes.GMods.push_back(DefaultGraphMode());
     GModes.GModsCount = 1;
     GModes.ActiveGMode = 0;
 }

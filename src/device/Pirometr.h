@@ -32,6 +32,10 @@ struct TFormatSettings {
     int CurrencyDecimals = 2;
 };
 
+// The one graph mode of a model that never read a description file: the
+// temperature, one line "Температура" in "T°C".
+TGraphMode DefaultGraphMode();
+
 class TPirometr {
 public:
     // Defaults: nothing connected, no flags, one graph mode "Температура"

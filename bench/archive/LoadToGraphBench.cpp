@@ -5,18 +5,12 @@
 #include "app/Startup.h"
 #include "archive/ArhFile.h"
 #include "device/Pirometr.h"
-#include "platform/Messages.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
 constexpr int kRecords = 1000000;
-
-std::unique_ptr<QTemporaryDir> exeDir;
 
 TGraphMode FourLines()
 {
@@ -34,7 +28,7 @@ TGraphMode FourLines()
 // channels taking turns.
 QString Recording(int channels)
 {
-    const QString name = exeDir->filePath(QStringLiteral("rec%1.prv").arg(channels));
+    const QString name = ExeDir + QStringLiteral("/rec%1.prv").arg(channels);
     TArhFile file;
     file.Open(name);
     file.WriteHead(FourLines());
@@ -59,20 +53,3 @@ void BM_LoadArhToGraph(benchmark::State& state)
 BENCHMARK(BM_LoadArhToGraph)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    InitAppState();
-    exeDir = std::make_unique<QTemporaryDir>();
-    ExeDir = exeDir->path();
-    // No question may block a run.
-    ScriptedResponder responder;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    exeDir.reset();
-    DoneAppState();
-    return 0;
-}

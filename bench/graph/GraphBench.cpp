@@ -4,11 +4,8 @@
 #include "app/AppState.h"
 #include "graph/Graphic.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -16,7 +13,6 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr int kPoints = 32000;
 constexpr double kStart = 46000.5;
 
-std::unique_ptr<QTemporaryDir> exeDir;
 
 double Value(int line, int i)
 {
@@ -90,18 +86,3 @@ void BM_PanAndRedraw4x32000(benchmark::State& state)
 BENCHMARK(BM_PanAndRedraw4x32000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    InitAppState();
-    exeDir = std::make_unique<QTemporaryDir>();
-    ExeDir = exeDir->path();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    exeDir.reset();
-    DoneAppState();
-    return 0;
-}
